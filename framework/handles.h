@@ -1,0 +1,111 @@
+// Owners for what Win32 and the C run-time hand out. Each closes its resource exactly
+// once, cannot be copied and can be moved, so that no path through the program leaks a
+// handle and no cleanup label is needed.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <utility>
+
+namespace lumetra {
+
+template <typename Traits>
+class UniqueResource {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueResource() noexcept : handle_(Traits::Invalid()) {}
+    explicit UniqueResource(Handle handle) noexcept : handle_(handle) {}
+    ~UniqueResource() { reset(); }
+
+    UniqueResource(const UniqueResource&) = delete;
+    UniqueResource& operator=(const UniqueResource&) = delete;
+    UniqueResource(UniqueResource&& other) noexcept : handle_(other.release()) {}
+    UniqueResource& operator=(UniqueResource&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+
+    Handle get() const noexcept { return handle_; }
+    explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
+
+    // For functions that return the handle through an out-parameter.
+    Handle* put() noexcept {
+        reset();
+        return &handle_;
+    }
+    Handle release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
+    void reset(Handle handle = Traits::Invalid()) noexcept {
+        Handle old = std::exchange(handle_, handle);
+        if (old != Traits::Invalid()) Traits::Close(old);
+    }
+
+private:
+    Handle handle_;
+};
+
+struct RegistryKeyTraits {
+    using Handle = HKEY;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle key) { RegCloseKey(key); }
+};
+
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+
+// Kernel objects whose failure value is NULL rather than INVALID_HANDLE_VALUE
+// (processes, threads, events).
+struct NullableHandleTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle module) { FreeLibrary(module); }
+};
+
+struct StdioFileTraits {
+    using Handle = FILE*;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle file) { std::fclose(file); }
+};
+
+struct DeviceContextTraits {
+    using Handle = HDC;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle dc) { DeleteDC(dc); }
+};
+
+using UniqueHKey = UniqueResource<RegistryKeyTraits>;
+using UniqueFileHandle = UniqueResource<KernelHandleTraits>;
+using UniqueHandle = UniqueResource<NullableHandleTraits>;
+using UniqueModule = UniqueResource<ModuleTraits>;
+using UniqueStdioFile = UniqueResource<StdioFileTraits>;
+using UniqueCreatedDC = UniqueResource<DeviceContextTraits>;
+
+// A device context obtained with GetDC, released with ReleaseDC.
+class ScopedWindowDC {
+public:
+    explicit ScopedWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~ScopedWindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    ScopedWindowDC(const ScopedWindowDC&) = delete;
+    ScopedWindowDC& operator=(const ScopedWindowDC&) = delete;
+
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+}  // namespace lumetra
