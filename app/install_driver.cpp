@@ -71,12 +71,13 @@ int RunInstall(InstallRequest& request, InstallFailure* failure) {
     AppendText(pluginFolder, kPluginsFolderName);
     if (pluginFolder[0] != L'\0') EnsureDirectory(pluginFolder);  // a missing one is no failure
 
-    // The payload is unpacked here, before anything is written into the target folder.
+    // (The payload is unpacked here: the settings come after it.)
 
+    // The viewer's settings file, in the program folder or the settings folder.
     wchar_t settingsPath[kSettingsPathCapacity];
     WriteViewerSettings(request, settingsPath);
 
-    // The association question and the registration with the shell follow here.
+    // (The association question and the registration with the shell go here.)
 
     ConvertSettingsFile(settingsPath);
     return 1;

@@ -28,7 +28,7 @@ constexpr wchar_t kSkinSizeKey[] = L"Size";
 // defaults in the program folder's settings file.
 constexpr const wchar_t* kPortableFolderMarkers[] = {L"Lumetra32_App", L"Lumetra64_App"};
 
-// The viewer reads a skin name of at most 259 characters.
+// Capacity of the skin name read back; a longer name comes back cut, and still counts as set.
 constexpr size_t kSkinNameCapacity = 260;
 
 using SettingsPath = wchar_t[kSettingsPathCapacity];
