@@ -37,6 +37,14 @@ inline constexpr wchar_t kPayloadTempFileName[] = L"lumeng_x64.zip";
 inline constexpr wchar_t kPluginsFolderName[] = L"Plugins";
 inline constexpr wchar_t kIconsLibraryName[] = L"Icons.dll";
 
+// Files of the payload that the viewer's settings name: its German language library and
+// its toolbar skins, one per button size.
+inline constexpr wchar_t kGermanLanguageLibraryName[] = L"DEUTSCH.DLL";
+inline constexpr wchar_t kToolbarSkin48FileName[] = L"gnome-colors-human_48.png";
+inline constexpr wchar_t kToolbarSkin32FileName[] = L"gnome-colors-wise_32.png";
+inline constexpr wchar_t kToolbarSkin24FileName[] = L"Falcon_24.png";
+inline constexpr wchar_t kToolbarSkin16FileName[] = L"Heron_16.png";
+
 // Settings folder proposed for a fresh installation; expanded only when written.
 inline constexpr wchar_t kAppDataSettingsFolder[] = L"%APPDATA%\\Lumetra";
 // Used when the program-files folder cannot be read from the registry.

@@ -2,11 +2,17 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <utility>
+
 #include "app/build_constants.h"
 #include "app/install_log.h"
 #include "app/path_helpers.h"
 #include "app/resource_strings.h"
+#include "app/settings_conversion.h"
 #include "app/text_buffer.h"
+#include "app/viewer_settings.h"
+#include "framework/handles.h"
 #include "res/resource.h"
 
 namespace lumetra {
@@ -37,6 +43,13 @@ int Fail(InstallFailure kind, InstallFailure* failure) {
     return 0;
 }
 
+// The settings file is rewritten in UTF-16LE last, after everything that writes it. A
+// file that cannot be opened stays in its 8-bit form.
+void ConvertSettingsFile(const wchar_t* settingsPath) {
+    UniqueStdioFile settings(_wfopen(settingsPath, L"rb"));
+    if (settings) ConvertSettingsToUnicode(settingsPath, std::move(settings));
+}
+
 }  // namespace
 
 int RunInstall(InstallRequest& request, InstallFailure* failure) {
@@ -58,6 +71,15 @@ int RunInstall(InstallRequest& request, InstallFailure* failure) {
     AppendText(pluginFolder, kPluginsFolderName);
     if (pluginFolder[0] != L'\0') EnsureDirectory(pluginFolder);  // a missing one is no failure
 
+    // (The payload is unpacked here: the settings come after it.)
+
+    // The viewer's settings file, in the program folder or the settings folder.
+    wchar_t settingsPath[kSettingsPathCapacity];
+    WriteViewerSettings(request, settingsPath);
+
+    // (The association question and the registration with the shell go here.)
+
+    ConvertSettingsFile(settingsPath);
     return 1;
 }
 
