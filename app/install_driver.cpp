@@ -7,6 +7,7 @@
 #include "app/path_helpers.h"
 #include "app/resource_strings.h"
 #include "app/text_buffer.h"
+#include "registration/application_registration.h"
 #include "res/resource.h"
 
 namespace lumetra {
@@ -57,6 +58,12 @@ int RunInstall(InstallRequest& request, InstallFailure* failure) {
     CopyText(pluginFolder, workingFolder);
     AppendText(pluginFolder, kPluginsFolderName);
     if (pluginFolder[0] != L'\0') EnsureDirectory(pluginFolder);  // a missing one is no failure
+
+    // Registration with the shell. It takes the folder as the request holds it and
+    // normalises it itself; whatever fails inside is skipped without a report.
+    RegisterApplication(request.TargetFolder, request.AssociateFiles, request.StartMenuShortcut,
+                        request.DesktopShortcut, request.ThumbnailsShortcut, request.AllUsers,
+                        request.Selection);
 
     return 1;
 }
