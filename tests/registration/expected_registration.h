@@ -78,4 +78,50 @@ inline void ExpectAssociations(ExpectedRegistry& machine, ExpectedRegistry& user
     }
 }
 
+inline constexpr wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumetra64";
+inline constexpr wchar_t kBrowseCaption[] = L"Durchsuchen mit &Lumetra";
+
+struct ApplicationExpectation {
+    std::wstring folder;  // normalised: trimmed, with its trailing backslash
+    bool thumbnails = false;
+    bool registeredApplicationsExists = false;
+};
+
+// Rows 1 to 24 of the application registration; the file associations that follow them
+// come from ExpectAssociations.
+inline void ExpectApplicationRows(ExpectedRegistry& machine, ExpectedRegistry& classesRoot,
+                                  const ApplicationExpectation& e) {
+    const std::wstring executable = e.folder + L"lu_main64.exe";
+    const std::wstring openCommand = L"\"" + executable + L"\" \"%1\"";
+    if (e.thumbnails) {
+        for (const std::wstring browsable : {L"Directory", L"Drive"}) {
+            const std::wstring verb = L"SOFTWARE\\Classes\\" + browsable + L"\\shell\\" + kBrowseCaption;
+            machine.String(verb, nullptr, kBrowseCaption);
+            machine.String(verb + L"\\command", nullptr, openCommand + L" /thumbs");
+        }
+    }
+    machine.String(L"SOFTWARE\\Classes\\Lumetra", nullptr, L"Lumetra");
+    machine.String(L"SOFTWARE\\Classes\\Lumetra\\shell\\open\\command", nullptr, openCommand);
+    classesRoot.String(L"Applications\\lu_main64.exe\\shell\\open\\command", nullptr, openCommand);
+    classesRoot.String(L"Applications\\lu_main64.exe", L"FriendlyAppName", L"Lumetra 64-bit");
+    machine.String(kUninstallKey, nullptr, L"");
+    machine.String(kUninstallKey, L"DisplayName", L"Lumetra 4.59 (64-bit)");
+    machine.String(kUninstallKey, L"UninstallString", L"\"" + e.folder + L"lm_uninstall.exe\"");
+    machine.String(kUninstallKey, L"Publisher", L"Kerbridge");
+    machine.String(kUninstallKey, L"InstallLocation", e.folder);
+    machine.String(kUninstallKey, L"DisplayVersion", L"4.59");
+    machine.String(kUninstallKey, L"DisplayIcon", executable + L",0");
+    machine.Dword(kUninstallKey, L"VersionMajor", 4);
+    machine.Dword(kUninstallKey, L"VersionMinor", 59);
+    machine.Dword(kUninstallKey, L"EstimatedSize", 7168);
+    machine.Key(L"SOFTWARE\\Lumetra");
+    machine.String(L"SOFTWARE\\Lumetra\\shell\\open\\command", nullptr, L"\"" + executable + L"\"");
+    machine.String(L"SOFTWARE\\Lumetra\\Capabilities", L"ApplicationDescription",
+                   L"Picture viewer, editor and converter - one of the most popular viewers worldwide");
+    machine.Key(kCapabilityAssociations);
+    if (e.registeredApplicationsExists) {
+        machine.String(L"SOFTWARE\\RegisteredApplications", L"Lumetra", L"SOFTWARE\\Lumetra\\Capabilities");
+    }
+}
+
 }  // namespace lumetra::test

@@ -124,15 +124,6 @@ void ExpectedRegistry::Dword(const std::wstring& path, const wchar_t* name, DWOR
     lines_.insert(ValueLine(path, name, REG_DWORD, &data, sizeof(data)));
 }
 
-void ExpectedRegistry::RemoveTree(const std::wstring& path) {
-    const std::wstring key = Lower(path);
-    for (auto it = lines_.begin(); it != lines_.end();) {
-        const bool inTree = it->compare(0, key.size(), key) == 0 &&
-                            (it->size() == key.size() || (*it)[key.size()] == L'\\' || (*it)[key.size()] == L' ');
-        it = inTree ? lines_.erase(it) : std::next(it);
-    }
-}
-
 void ExpectRegistryLines(const RegistryLines& actual, const RegistryLines& expected, const char* what) {
     std::vector<std::wstring> missing;
     std::vector<std::wstring> unexpected;

@@ -28,8 +28,8 @@ public:
     void String(const std::wstring& path, const wchar_t* name, const std::wstring& data);
     // A 4-byte REG_DWORD value.
     void Dword(const std::wstring& path, const wchar_t* name, DWORD data);
-    // Drops a key, its subkeys and their values.
-    void RemoveTree(const std::wstring& path);
+    // Lines already there, such as a snapshot of the registry before the code under test ran.
+    void Include(const RegistryLines& lines) { lines_.insert(lines.begin(), lines.end()); }
 
     const RegistryLines& lines() const { return lines_; }
 
