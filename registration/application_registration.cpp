@@ -36,7 +36,7 @@ constexpr DWORD kEstimatedSizeKb = 7168;
 // Folder and drive roots get the same verb.
 constexpr const wchar_t* kBrowsableClasses[] = {L"Directory", L"Drive"};
 
-// Rows 1 to 4: "Durchsuchen mit &Lumetra" on every folder and drive, opening the
+// "Durchsuchen mit &Lumetra" on every folder and drive, opening the
 // viewer's thumbnail browser. The caption is the verb's key name and its text.
 void WriteBrowseVerbs(const ApplicationPaths& paths) {
     wchar_t caption[kPathCapacity];
@@ -54,7 +54,7 @@ void WriteBrowseVerbs(const ApplicationPaths& paths) {
     }
 }
 
-// Rows 5 to 7: the viewer's own class, without an icon of its own. A DefaultIcon key
+// The viewer's own class, without an icon of its own. A DefaultIcon key
 // with subkeys survives the deletion, which is accepted.
 void WriteViewerClass(const ApplicationPaths& paths) {
     SetDefaultString(HKEY_LOCAL_MACHINE, kViewerClassKey, kViewerClassName);
@@ -62,7 +62,7 @@ void WriteViewerClass(const ApplicationPaths& paths) {
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, kViewerClassIconKey);
 }
 
-// Rows 8 and 9: the entry the shell's Open-with list shows for the executable.
+// The entry the shell's Open-with list shows for the executable.
 void WriteApplicationsEntry(const ApplicationPaths& paths) {
     wchar_t entryKey[kPathCapacity];
     wchar_t commandKey[kPathCapacity];
@@ -80,7 +80,7 @@ struct UninstallValue {
     DWORD number;
 };
 
-// Rows 10 to 19: the entry of Programs and Features.
+// The entry of Programs and Features.
 void WriteUninstallEntry(const ApplicationPaths& paths) {
     wchar_t displayName[kPathCapacity];
     wchar_t displayVersion[kPathCapacity];
@@ -115,7 +115,7 @@ void WriteUninstallEntry(const ApplicationPaths& paths) {
     }
 }
 
-// Rows 20 to 24: the application key, its capabilities (whose file associations the
+// The application key, its capabilities (whose file associations the
 // association writer fills) and its place among the registered applications. That list
 // is only joined where Windows keeps one: the key is never created here.
 void WriteApplicationKey(const ApplicationPaths& paths) {

@@ -23,7 +23,8 @@ constexpr int kThumbnailsIconIndex = 7;
 // Versions whose group link this version's link replaces; older ones are left alone.
 constexpr ViewerVersionNumber kReplacedVersions[] = {{4, 58}, {4, 57}};
 
-// Links 4 to 9 of the group: documents of the install folder, some in a subfolder.
+// The group's links to documents of the install folder, some in a subfolder, in the
+// order the group lists them.
 struct DocumentLink {
     unsigned nameId;
     const wchar_t* subfolder;  // null: directly in the install folder

@@ -37,8 +37,8 @@ void RemoveDesktopLink(const wchar_t* name) {
 }
 
 // Runs the registration without Start-menu and desktop links (the tests of the shortcuts
-// cover those) and compares all three redirected roots with rows 1 to 24 and the
-// associations.
+// cover those) and compares all three redirected roots with the application's entries and
+// the associations.
 void ExpectExactRegistration(const wchar_t* targetFolder, const test::ApplicationExpectation& application,
                              const AssociationSelection& selection, int associateFiles) {
     RegistrySandbox registry;
@@ -77,7 +77,7 @@ void ExpectExactRegistration(const wchar_t* targetFolder, const test::Applicatio
     ExpectRegistryLines(SnapshotRegistry(registry.Root(HKEY_CLASSES_ROOT)), classesRoot.lines(), what.c_str());
 }
 
-TEST(RegisterApplication, WritesRowsOneToTwentyFourThenTheAssociations) {
+TEST(RegisterApplication, WritesTheApplicationsEntriesThenTheAssociations) {
     struct Case {
         const wchar_t* targetFolder;
         const wchar_t* normalised;

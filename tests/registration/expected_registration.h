@@ -87,8 +87,8 @@ struct ApplicationExpectation {
     bool registeredApplicationsExists = false;
 };
 
-// Rows 1 to 24 of the application registration; the file associations that follow them
-// come from ExpectAssociations.
+// The application's own entries: verbs, class, Applications and uninstall entries,
+// application key. The file associations that follow them come from ExpectAssociations.
 inline void ExpectApplicationRows(ExpectedRegistry& machine, ExpectedRegistry& classesRoot,
                                   const ApplicationExpectation& e) {
     const std::wstring executable = e.folder + L"lu_main64.exe";
