@@ -15,8 +15,6 @@
 namespace lumetra {
 namespace {
 
-constexpr wchar_t kViewerClassKey[] = L"SOFTWARE\\Classes\\Lumetra";
-constexpr wchar_t kViewerClassCommandKey[] = L"SOFTWARE\\Classes\\Lumetra\\shell\\open\\command";
 constexpr wchar_t kViewerClassIconKey[] = L"SOFTWARE\\Classes\\Lumetra\\DefaultIcon";
 constexpr wchar_t kApplicationCommandKey[] = L"SOFTWARE\\Lumetra\\shell\\open\\command";
 constexpr wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumetra64";
@@ -25,7 +23,7 @@ constexpr wchar_t kRegisteredApplicationsKey[] = L"SOFTWARE\\RegisteredApplicati
 constexpr wchar_t kViewerClassName[] = L"Lumetra";
 constexpr wchar_t kRegisteredApplicationName[] = L"Lumetra";
 constexpr wchar_t kFriendlyAppName[] = L"Lumetra 64-bit";
-// Major and minor version of the viewer.
+// Formatted with the viewer's major and minor version.
 constexpr wchar_t kDisplayNameFormat[] = L"Lumetra %d.%d (64-bit)";
 constexpr wchar_t kDisplayVersionFormat[] = L"%d.%d";
 constexpr wchar_t kApplicationDescription[] =
@@ -36,8 +34,8 @@ constexpr DWORD kEstimatedSizeKb = 7168;
 // Folder and drive roots get the same verb.
 constexpr const wchar_t* kBrowsableClasses[] = {L"Directory", L"Drive"};
 
-// "Durchsuchen mit &Lumetra" on every folder and drive, opening the
-// viewer's thumbnail browser. The caption is the verb's key name and its text.
+// "Durchsuchen mit &Lumetra" on every folder and drive, opening the viewer's thumbnail
+// browser. The caption is the verb's key name and its text.
 void WriteBrowseVerbs(const ApplicationPaths& paths) {
     wchar_t caption[kPathCapacity];
     LoadResourceString(IDS_BROWSE_VERB, caption);
@@ -54,11 +52,11 @@ void WriteBrowseVerbs(const ApplicationPaths& paths) {
     }
 }
 
-// The viewer's own class, without an icon of its own. A DefaultIcon key
-// with subkeys survives the deletion, which is accepted.
+// The viewer's own class, without an icon of its own. A DefaultIcon key with subkeys
+// survives the deletion, which is accepted.
 void WriteViewerClass(const ApplicationPaths& paths) {
     SetDefaultString(HKEY_LOCAL_MACHINE, kViewerClassKey, kViewerClassName);
-    SetDefaultString(HKEY_LOCAL_MACHINE, kViewerClassCommandKey, paths.openCommand);
+    SetDefaultString(HKEY_LOCAL_MACHINE, kViewerOpenCommandKey, paths.openCommand);
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, kViewerClassIconKey);
 }
 

@@ -119,6 +119,15 @@ TEST(RegisterApplication, RemovesTheViewerClassIconUnlessItHasSubkeys) {
     }
 }
 
+// The next setup proposes the folder of this installation, read from the class's command.
+TEST(RegisterApplication, NextSetupFindsTheInstallFolder) {
+    RegistrySandbox registry;
+    RegisterApplication(L"  C:\\Programme\\Bild Betrachter  ", 0, 0, 0, 0, 0, AssociationSelection());
+    wchar_t folder[kFolderTextCapacity];
+    EXPECT_EQ(FindPreviousInstallFolder(folder), 1);
+    EXPECT_STREQ(folder, L"C:\\Programme\\Bild Betrachter\\");
+}
+
 // Every entry names the executable or the folder: a folder too long for the executable's
 // path to fit 260 characters registers nothing rather than cut paths.
 TEST(RegisterApplication, FolderAtThePathLimit) {
