@@ -30,6 +30,19 @@ inline constexpr wchar_t kViewerWindowClass[] = L"Lumetra";
 
 inline constexpr wchar_t kViewerExeName[] = L"lu_main64.exe";
 inline constexpr wchar_t kUninstallerExeName[] = L"lm_uninstall.exe";
+// Documents of the payload that the Start-menu group links to; the help file lives in
+// the "help" subfolder of the install folder.
+inline constexpr wchar_t kAboutFileName[] = L"l_about.txt";
+inline constexpr wchar_t kChangesFileName[] = L"l_changes.txt";
+inline constexpr wchar_t kOptionsFileName[] = L"l_options.txt";
+inline constexpr wchar_t kPluginListFileName[] = L"l_plugins.txt";
+inline constexpr wchar_t kLanguageListFileName[] = L"l_languages.txt";
+inline constexpr wchar_t kHelpFolderName[] = L"help";
+inline constexpr wchar_t kHelpFileName[] = L"lu_main32_deutsch.chm";
+// The Start-menu group, a subfolder of the programs folder.
+inline constexpr wchar_t kStartMenuGroupName[] = L"Lumetra";
+// The maker, as the uninstall entry names it.
+inline constexpr wchar_t kPublisherName[] = L"Kerbridge";
 inline constexpr wchar_t kInstallLogName[] = L"Lumetra_Install.log";
 inline constexpr wchar_t kSettingsFileName[] = L"lu_main64.ini";
 inline constexpr wchar_t kSettingsTempFileName[] = L"lu_main64.ini_temp";

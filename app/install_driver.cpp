@@ -13,6 +13,7 @@
 #include "app/text_buffer.h"
 #include "app/viewer_settings.h"
 #include "framework/handles.h"
+#include "registration/application_registration.h"
 #include "res/resource.h"
 
 namespace lumetra {
@@ -77,7 +78,11 @@ int RunInstall(InstallRequest& request, InstallFailure* failure) {
     wchar_t settingsPath[kSettingsPathCapacity];
     WriteViewerSettings(request, settingsPath);
 
-    // (The association question and the registration with the shell go here.)
+    // Registration with the shell. It takes the folder as the request holds it and
+    // normalises it itself; whatever fails inside is skipped without a report.
+    RegisterApplication(request.TargetFolder, request.AssociateFiles, request.StartMenuShortcut,
+                        request.DesktopShortcut, request.ThumbnailsShortcut, request.AllUsers,
+                        request.Selection);
 
     ConvertSettingsFile(settingsPath);
     return 1;

@@ -8,11 +8,11 @@
 #include "app/path_helpers.h"
 #include "app/text_buffer.h"
 #include "framework/handles.h"
+#include "registration/registry_names.h"
 
 namespace lumetra {
 namespace {
 
-constexpr wchar_t kViewerOpenCommandKey[] = L"SOFTWARE\\Classes\\Lumetra\\shell\\open\\command";
 constexpr wchar_t kCurrentVersionKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
 constexpr wchar_t kProgramFilesValue[] = L"ProgramFilesDir";
 

@@ -14,6 +14,8 @@ void DefaultInstallFolder(wchar_t* folder);
 
 // True when Windows is version 6 with at least the given minor version, or later.
 bool IsWindowsVersionAtLeast(unsigned short minor);
+// The minor version that makes Windows 6.x Windows 8.
+inline constexpr unsigned short kWindows8MinorVersion = 2;
 
 // The installation folder named by an open command such as "<folder>lu_main64.exe" "%1",
 // with a trailing backslash; false when the command does not name the viewer.

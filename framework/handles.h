@@ -77,6 +77,13 @@ struct StdioFileTraits {
     static void Close(Handle file) { std::fclose(file); }
 };
 
+// Memory the shell hands out with the COM allocator, such as item-id lists.
+struct CoTaskMemoryTraits {
+    using Handle = void*;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle memory) { CoTaskMemFree(memory); }
+};
+
 struct DeviceContextTraits {
     using Handle = HDC;
     static Handle Invalid() { return nullptr; }
@@ -89,6 +96,25 @@ using UniqueHandle = UniqueResource<NullableHandleTraits>;
 using UniqueModule = UniqueResource<ModuleTraits>;
 using UniqueStdioFile = UniqueResource<StdioFileTraits>;
 using UniqueCreatedDC = UniqueResource<DeviceContextTraits>;
+using UniqueCoTaskMemory = UniqueResource<CoTaskMemoryTraits>;
+
+// COM on the calling thread in a single-threaded apartment for the lifetime of the
+// object. Only a successful initialisation is balanced by CoUninitialize, so a thread
+// that runs COM in another apartment is left as it was.
+class ScopedComInitialization {
+public:
+    ScopedComInitialization() : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ScopedComInitialization() {
+        if (initialized_) CoUninitialize();
+    }
+    ScopedComInitialization(const ScopedComInitialization&) = delete;
+    ScopedComInitialization& operator=(const ScopedComInitialization&) = delete;
+
+    explicit operator bool() const { return initialized_; }
+
+private:
+    bool initialized_;
+};
 
 // A device context obtained with GetDC, released with ReleaseDC.
 class ScopedWindowDC {

@@ -4,6 +4,8 @@
 # emulator of every unit test.
 #   LUMETRA_WINE_TEMPLATE  template prefix (made by make-template.sh)
 #   LUMETRA_KEEP_PREFIX    when set, the prefix is kept and its path printed
+#   LUMETRA_WINDOWS_VERSION  when set (win7, win8, win10, ...), the prefix reports that
+#                          Windows version
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
@@ -26,6 +28,9 @@ trap cleanup EXIT
 # processes off the test's output pipe.
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
+if [ -n "${LUMETRA_WINDOWS_VERSION:-}" ]; then
+    wine reg add 'HKCU\Software\Wine' /v Version /d "$LUMETRA_WINDOWS_VERSION" /f </dev/null >/dev/null 2>&1
+fi
 
 wine "$@"
 rc=$?
