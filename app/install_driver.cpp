@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include "app/build_constants.h"
+#include "app/icons_library.h"
 #include "app/install_log.h"
 #include "app/path_helpers.h"
 #include "app/resource_strings.h"
 #include "app/text_buffer.h"
+#include "payload/extract_payload.h"
 #include "res/resource.h"
 
 namespace lumetra {
@@ -57,6 +59,16 @@ int RunInstall(InstallRequest& request, InstallFailure* failure) {
     CopyText(pluginFolder, workingFolder);
     AppendText(pluginFolder, kPluginsFolderName);
     if (pluginFolder[0] != L'\0') EnsureDirectory(pluginFolder);  // a missing one is no failure
+
+    wchar_t iconsLibrary[kFolderTextCapacity];
+    CopyText(iconsLibrary, pluginFolder);
+    AppendText(iconsLibrary, kIconsLibraryName);
+    const int keepIconsLibrary = DecideKeepIconsLibrary(iconsLibrary);
+
+    if (ExtractPayload(workingFolder, keepIconsLibrary) != 0) {
+        ReportFailure(request, IDS_INSTALL_FAILED, workingFolder, ReportOrder::FolderFirst);
+        return Fail(InstallFailure::PayloadFailed, failure);
+    }
 
     return 1;
 }
