@@ -83,12 +83,23 @@ struct DeviceContextTraits {
     static void Close(Handle dc) { DeleteDC(dc); }
 };
 
+// Pens, brushes, fonts, bitmaps: whatever DeleteObject frees.
+template <typename GdiHandle>
+struct GdiObjectTraits {
+    using Handle = GdiHandle;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle object) { DeleteObject(object); }
+};
+
 using UniqueHKey = UniqueResource<RegistryKeyTraits>;
 using UniqueFileHandle = UniqueResource<KernelHandleTraits>;
 using UniqueHandle = UniqueResource<NullableHandleTraits>;
 using UniqueModule = UniqueResource<ModuleTraits>;
 using UniqueStdioFile = UniqueResource<StdioFileTraits>;
 using UniqueCreatedDC = UniqueResource<DeviceContextTraits>;
+template <typename GdiHandle>
+using UniqueGdiObject = UniqueResource<GdiObjectTraits<GdiHandle>>;
+using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 
 // A device context obtained with GetDC, released with ReleaseDC.
 class ScopedWindowDC {
