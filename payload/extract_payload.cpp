@@ -59,11 +59,16 @@ int ExtractPayload(const wchar_t* targetFolder, int keepIconsLibrary) {
 
     wchar_t tempPath[kFolderTextCapacity];
     if (!PayloadTempPath(tempPath)) return -1;
-    {
-        UniqueStdioFile copy(_wfopen(tempPath, L"wb"));
-        if (!copy) return -1;
-        // A short write shows up as an archive that cannot be opened or read.
-        std::fwrite(payload.data, payload.size, 1, copy.get());
+    UniqueStdioFile copy(_wfopen(tempPath, L"wb"));
+    if (!copy) return -1;
+    // A copy cut short is a failure of its own: minizip reads past the end of a file as
+    // zeros (its UNZ_EOF is 0), so a copy that lost only its last bytes would still open,
+    // unpack nothing and look like success.
+    const bool written = std::fwrite(payload.data, payload.size, 1, copy.get()) == 1;
+    const bool closed = std::fclose(copy.release()) == 0;
+    if (!written || !closed) {
+        DeleteFileW(tempPath);
+        return -1;
     }
     const int result = UnpackArchive(tempPath, targetFolder, keepIconsLibrary);
     DeleteFileW(tempPath);
