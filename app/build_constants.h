@@ -9,6 +9,14 @@
 #define LUMETRA_VERSION_FULL_TEXT "4.59.0.0"
 #define LUMETRA_SETUP_FILE_NAME "lumetra-4.59-x64-setup.exe"
 #define LUMETRA_BITNESS_TEXT "64"
+#define LUMETRA_COMPANY_NAME "Kerbridge"
+
+// The icon library of the plug-in folder has a version of its own. A copy of exactly
+// this version and size is the one an earlier setup shipped, which a new one replaces.
+#define LUMETRA_ICONS_LIBRARY_VERSION_MAJOR 4
+#define LUMETRA_ICONS_LIBRARY_VERSION_MINOR 3
+#define LUMETRA_ICONS_LIBRARY_VERSION_TEXT "4.30"
+#define LUMETRA_ICONS_LIBRARY_SIZE 226816
 
 #ifndef RC_INVOKED
 
@@ -57,6 +65,11 @@ inline constexpr wchar_t kToolbarSkin48FileName[] = L"gnome-colors-human_48.png"
 inline constexpr wchar_t kToolbarSkin32FileName[] = L"gnome-colors-wise_32.png";
 inline constexpr wchar_t kToolbarSkin24FileName[] = L"Falcon_24.png";
 inline constexpr wchar_t kToolbarSkin16FileName[] = L"Heron_16.png";
+// The maker named in the version resources of the viewer's files.
+inline constexpr wchar_t kCompanyName[] = L"" LUMETRA_COMPANY_NAME;
+// Version text and size of the icon library that earlier setups installed.
+inline constexpr wchar_t kIconsLibraryReferenceVersion[] = L"" LUMETRA_ICONS_LIBRARY_VERSION_TEXT;
+inline constexpr long long kIconsLibraryShippedSize = LUMETRA_ICONS_LIBRARY_SIZE;
 
 // Settings folder proposed for a fresh installation; expanded only when written.
 inline constexpr wchar_t kAppDataSettingsFolder[] = L"%APPDATA%\\Lumetra";

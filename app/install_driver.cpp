@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/build_constants.h"
+#include "app/icons_library.h"
 #include "app/install_log.h"
 #include "app/path_helpers.h"
 #include "app/resource_strings.h"
@@ -14,6 +15,7 @@
 #include "app/viewer_settings.h"
 #include "framework/handles.h"
 #include "registration/application_registration.h"
+#include "payload/extract_payload.h"
 #include "res/resource.h"
 
 namespace lumetra {
@@ -72,7 +74,15 @@ int RunInstall(InstallRequest& request, InstallFailure* failure) {
     AppendText(pluginFolder, kPluginsFolderName);
     if (pluginFolder[0] != L'\0') EnsureDirectory(pluginFolder);  // a missing one is no failure
 
-    // (The payload is unpacked here: the settings come after it.)
+    wchar_t iconsLibrary[kFolderTextCapacity];
+    CopyText(iconsLibrary, pluginFolder);
+    AppendText(iconsLibrary, kIconsLibraryName);
+    const int keepIconsLibrary = DecideKeepIconsLibrary(iconsLibrary);
+
+    if (ExtractPayload(workingFolder, keepIconsLibrary) != 0) {
+        ReportFailure(request, IDS_INSTALL_FAILED, workingFolder, ReportOrder::FolderFirst);
+        return Fail(InstallFailure::PayloadFailed, failure);
+    }
 
     // The viewer's settings file, in the program folder or the settings folder.
     wchar_t settingsPath[kSettingsPathCapacity];

@@ -7,3 +7,12 @@ string(REGEX REPLACE "^#define LUMETRA_SETUP_FILE_NAME \"(.*)\\.exe\"$" "\\1"
 if(NOT LUMETRA_SETUP_BASENAME)
     message(FATAL_ERROR "LUMETRA_SETUP_FILE_NAME not found in app/build_constants.h")
 endif()
+
+# The size the icon library is padded to (see plugins/).
+file(STRINGS "${CMAKE_CURRENT_SOURCE_DIR}/app/build_constants.h" _icons_size_line
+     REGEX "^#define LUMETRA_ICONS_LIBRARY_SIZE ")
+string(REGEX REPLACE "^#define LUMETRA_ICONS_LIBRARY_SIZE ([0-9]+)$" "\\1"
+       LUMETRA_ICONS_LIBRARY_SIZE "${_icons_size_line}")
+if(NOT LUMETRA_ICONS_LIBRARY_SIZE MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "LUMETRA_ICONS_LIBRARY_SIZE not found in app/build_constants.h")
+endif()

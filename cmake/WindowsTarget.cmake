@@ -22,3 +22,9 @@ function(lumetra_gui_executable target)
     target_link_options(${target} PRIVATE -municode -mwindows)
     target_link_libraries(${target} PRIVATE comctl32 shell32 ole32 uuid gdi32 user32 advapi32)
 endfunction()
+
+# A library of resources only: no code, no run-time library, no entry point.
+function(lumetra_resource_only target)
+    set_target_properties(${target} PROPERTIES LINKER_LANGUAGE C)
+    target_link_options(${target} PRIVATE -nostdlib -Wl,-e,0)
+endfunction()

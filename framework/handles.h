@@ -90,6 +90,14 @@ struct DeviceContextTraits {
     static void Close(Handle dc) { DeleteDC(dc); }
 };
 
+// Pens, brushes, fonts, bitmaps: whatever DeleteObject frees.
+template <typename GdiHandle>
+struct GdiObjectTraits {
+    using Handle = GdiHandle;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle object) { DeleteObject(object); }
+};
+
 using UniqueHKey = UniqueResource<RegistryKeyTraits>;
 using UniqueFileHandle = UniqueResource<KernelHandleTraits>;
 using UniqueHandle = UniqueResource<NullableHandleTraits>;
@@ -115,6 +123,9 @@ public:
 private:
     bool initialized_;
 };
+template <typename GdiHandle>
+using UniqueGdiObject = UniqueResource<GdiObjectTraits<GdiHandle>>;
+using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 
 // A device context obtained with GetDC, released with ReleaseDC.
 class ScopedWindowDC {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 
@@ -82,6 +83,28 @@ std::wstring CurrentFolder() {
     wchar_t folder[1024] = {};
     GetCurrentDirectoryW(1024, folder);
     return folder;
+}
+
+std::wstring ProgramFolder() {
+    wchar_t path[1024] = {};
+    GetModuleFileNameW(nullptr, path, 1024);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+std::vector<std::wstring> FolderContent(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        names.push_back(name + ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? L"\\" : L""));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 ScopedCurrentFolder::ScopedCurrentFolder(const std::wstring& folder) : previous_(CurrentFolder()) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace lumetra::test {
 
@@ -32,6 +33,11 @@ bool FolderExists(const std::wstring& path);
 void RemoveTree(const std::wstring& path);
 // The process's current directory.
 std::wstring CurrentFolder();
+// The folder of the running test program (where the build puts its fixtures), without a
+// trailing backslash.
+std::wstring ProgramFolder();
+// Names of the files and folders directly inside a folder, sorted; folders end in "\".
+std::vector<std::wstring> FolderContent(const std::wstring& folder);
 
 // Makes a folder the current directory for the lifetime of the object.
 class ScopedCurrentFolder {

@@ -1,0 +1,6 @@
+#pragma once
+
+#define IDI_UNINSTALLER 1
+
+#define IDS_UNINSTALL_CAPTION 1
+#define IDS_UNINSTALL_PREVIEW 2
