@@ -49,8 +49,6 @@ inline constexpr wchar_t kHelpFolderName[] = L"help";
 inline constexpr wchar_t kHelpFileName[] = L"lu_main32_deutsch.chm";
 // The Start-menu group, a subfolder of the programs folder.
 inline constexpr wchar_t kStartMenuGroupName[] = L"Lumetra";
-// The maker, as the uninstall entry names it.
-inline constexpr wchar_t kPublisherName[] = L"Kerbridge";
 inline constexpr wchar_t kInstallLogName[] = L"Lumetra_Install.log";
 inline constexpr wchar_t kSettingsFileName[] = L"lu_main64.ini";
 inline constexpr wchar_t kSettingsTempFileName[] = L"lu_main64.ini_temp";
@@ -65,7 +63,8 @@ inline constexpr wchar_t kToolbarSkin48FileName[] = L"gnome-colors-human_48.png"
 inline constexpr wchar_t kToolbarSkin32FileName[] = L"gnome-colors-wise_32.png";
 inline constexpr wchar_t kToolbarSkin24FileName[] = L"Falcon_24.png";
 inline constexpr wchar_t kToolbarSkin16FileName[] = L"Heron_16.png";
-// The maker named in the version resources of the viewer's files.
+// The maker: named in the version resources of the viewer's files and as the publisher
+// of the uninstall entry.
 inline constexpr wchar_t kCompanyName[] = L"" LUMETRA_COMPANY_NAME;
 // Version text and size of the icon library that earlier setups installed.
 inline constexpr wchar_t kIconsLibraryReferenceVersion[] = L"" LUMETRA_ICONS_LIBRARY_VERSION_TEXT;

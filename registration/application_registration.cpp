@@ -92,7 +92,7 @@ void WriteUninstallEntry(const ApplicationPaths& paths) {
     const UninstallValue values[] = {
         {L"DisplayName", displayName, 0},
         {L"UninstallString", uninstallString, 0},
-        {L"Publisher", kPublisherName, 0},
+        {L"Publisher", kCompanyName, 0},
         {L"InstallLocation", paths.folder, 0},
         {L"DisplayVersion", displayVersion, 0},
         {L"DisplayIcon", displayIcon, 0},
