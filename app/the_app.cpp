@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <memory>
+
 #include "app/build_constants.h"
 #include "app/command_line.h"
 #include "app/dll_hardening.h"
@@ -10,12 +12,21 @@
 #include "app/install_log.h"
 #include "app/install_request.h"
 #include "app/resource_strings.h"
+#include "app/text_buffer.h"
 #include "res/resource.h"
+#include "wizard/window_dpi.h"
+#include "wizard/wiz_property_page.h"
+#include "wizard/wiz_property_sheet.h"
+#include "wizard/wizard_pages.h"
 
 namespace lumetra {
 namespace {
 
 TheApp g_theApp;
+CWizPropertySheet g_wizardSheet;
+
+constexpr int kHeadingFontHeight = 18;  // pixels at 96 DPI
+constexpr LONG kHeadingFontWeight = 700;
 
 int ExitCodeFor(InstallFailure failure) {
     switch (failure) {
@@ -68,8 +79,32 @@ void TheApp::RunSilentInstallation() {
 }
 
 void TheApp::RunWizard() {
-    // The wizard is not part of this build yet: leave without installing anything.
-    SetExitCode(kExitWizardLeft);
+    CWizPropertySheet& sheet = g_wizardSheet;
+
+    m_logFontHeading = LOGFONTW();
+    m_logFontHeading.lfHeight = ScaleToDpi(kHeadingFontHeight, GetWindowDpi(nullptr));
+    m_logFontHeading.lfWeight = kHeadingFontWeight;
+    m_logFontHeading.lfQuality = ANTIALIASED_QUALITY;
+    CopyText(m_logFontHeading.lfFaceName, L"Arial");
+    sheet.m_fontHeading.Attach(CreateFontIndirectW(&m_logFontHeading));
+    sheet.m_hFileTypeList = nullptr;
+
+    // The pages live for the whole wizard; the sheet only points to them.
+    std::unique_ptr<CWizPropertyPage> pages[kWizardPageCount];
+    for (int i = 0; i < kWizardPageCount; ++i) {
+        pages[i] = std::make_unique<CWizPropertyPage>();
+        pages[i]->Construct(kWizardPageTemplates[i], 0);
+        sheet.AddPage(pages[i].get());
+        pages[i]->m_pSheet = &sheet;
+    }
+
+    SetMainWindow(&sheet);
+    sheet.DoModal();
+    SetMainWindow(nullptr);
+    for (int i = kWizardPageCount - 1; i >= 0; --i) pages[i].reset();
+
+    // The wizard never writes the install log; the exit code tells a caller the outcome.
+    SetExitCode(sheet.IsInstallationDone() ? kExitInstalled : kExitWizardLeft);
 }
 
 }  // namespace lumetra
