@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <memory>
-
 #include "app/build_constants.h"
 #include "app/command_line.h"
 #include "app/dll_hardening.h"
@@ -12,10 +10,9 @@
 #include "app/install_log.h"
 #include "app/install_request.h"
 #include "app/resource_strings.h"
-#include "app/text_buffer.h"
 #include "res/resource.h"
+#include "wizard/heading_font.h"
 #include "wizard/window_dpi.h"
-#include "wizard/wiz_property_page.h"
 #include "wizard/wiz_property_sheet.h"
 #include "wizard/wizard_pages.h"
 
@@ -24,9 +21,6 @@ namespace {
 
 TheApp g_theApp;
 CWizPropertySheet g_wizardSheet;
-
-constexpr int kHeadingFontHeight = 18;  // pixels at 96 DPI
-constexpr LONG kHeadingFontWeight = 700;
 
 int ExitCodeFor(InstallFailure failure) {
     switch (failure) {
@@ -81,27 +75,16 @@ void TheApp::RunSilentInstallation() {
 void TheApp::RunWizard() {
     CWizPropertySheet& sheet = g_wizardSheet;
 
-    m_logFontHeading = LOGFONTW();
-    m_logFontHeading.lfHeight = ScaleToDpi(kHeadingFontHeight, GetWindowDpi(nullptr));
-    m_logFontHeading.lfWeight = kHeadingFontWeight;
-    m_logFontHeading.lfQuality = ANTIALIASED_QUALITY;
-    CopyText(m_logFontHeading.lfFaceName, L"Arial");
+    m_logFontHeading = HeadingLogFont(GetWindowDpi(nullptr));  // the screen's DPI
     sheet.m_fontHeading.Attach(CreateFontIndirectW(&m_logFontHeading));
     sheet.m_hFileTypeList = nullptr;
 
     // The pages live for the whole wizard; the sheet only points to them.
-    std::unique_ptr<CWizPropertyPage> pages[kWizardPageCount];
-    for (int i = 0; i < kWizardPageCount; ++i) {
-        pages[i] = std::make_unique<CWizPropertyPage>();
-        pages[i]->Construct(kWizardPageTemplates[i], 0);
-        sheet.AddPage(pages[i].get());
-        pages[i]->m_pSheet = &sheet;
-    }
-
+    WizardPages pages = CreateWizardPages(sheet);
     SetMainWindow(&sheet);
     sheet.DoModal();
     SetMainWindow(nullptr);
-    for (int i = kWizardPageCount - 1; i >= 0; --i) pages[i].reset();
+    DestroyWizardPages(pages);
 
     // The wizard never writes the install log; the exit code tells a caller the outcome.
     SetExitCode(sheet.IsInstallationDone() ? kExitInstalled : kExitWizardLeft);
