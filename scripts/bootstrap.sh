@@ -5,7 +5,7 @@ set -euo pipefail
 
 deps="${LUMETRA_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/lumetra-deps}"
 
-packages=(mingw-w64 g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 xvfb xauth
+packages=(mingw-w64 g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 fonts-wine xvfb xauth
           cmake googletest imagemagick locales python3 dpkg-dev)
 
 sudo_if_needed() {

@@ -5,7 +5,8 @@
 //   wizard_driver page                     template id of the active page (0: none)
 //   wizard_driver wait-page <id> [seconds] wait until that page is active
 //   wizard_driver title                    the wizard's window title
-//   wizard_driver rect                     the wizard's window: left top width height
+//   wizard_driver rect [messagebox]        the wizard's window (or its message box):
+//                                          left top width height
 //   wizard_driver press back|next|cancel   press a wizard button
 //   wizard_driver text <id>                text of a control (active page, else sheet)
 //   wizard_driver set-text <id> <text>     replace a control's text
@@ -332,8 +333,10 @@ int Run(int argc, wchar_t** argv) {
         return kExitOk;
     }
     if (action == L"rect") {
+        HWND window = argc > 2 && std::wstring(argv[2]) == L"messagebox" ? FindMessageBox(sheet) : sheet;
+        if (!window) return kExitNotFound;
         RECT rect = {};
-        GetWindowRect(sheet, &rect);
+        GetWindowRect(window, &rect);
         Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
               std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
         return kExitOk;
