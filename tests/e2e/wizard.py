@@ -59,14 +59,6 @@ class Wizard:
                 self.process.wait()
 
 
-def start_wizard(case, command_tail=""):
-    """Starts the setup without /silent from the case's Downloads folder; when the test
-    ends, the prefix is stopped (ending a wizard still open) and the process collected."""
-    wizard = Wizard(case.box, command_tail, folder=case.downloads)
-    case.addCleanup(wizard.reap)
-    case.addCleanup(case.box.stop)
-    return wizard.start()
-
     # -- the driver ------------------------------------------------------------------
 
     def driver(self, *args, timeout=90):
@@ -170,9 +162,10 @@ def start_wizard(case, command_tail=""):
         return self.driver_ok("window-exists", class_name) == "1"
 
 
-def keep_browser_away(box):
-    """Makes the prefix's web browser a command that opens nothing, so that a wizard
-    that opens a web page cannot reach the machine's real browser."""
-    box.wine("reg", "add", "HKCU\\Software\\Wine\\WineBrowser", "/v", "Browsers", "/d", "lumetra-no-browser", "/f")
-    box.wine("reg", "add", "HKCU\\Software\\Wine\\WineBrowser", "/v", "Mailers", "/d", "lumetra-no-mailer", "/f")
-
+def start_wizard(case, command_tail=""):
+    """Starts the setup without /silent from the case's Downloads folder; when the test
+    ends, the prefix is stopped (ending a wizard still open) and the process collected."""
+    wizard = Wizard(case.box, command_tail, folder=case.downloads)
+    case.addCleanup(wizard.reap)
+    case.addCleanup(case.box.stop)
+    return wizard.start()
