@@ -50,10 +50,18 @@ class Wizard:
         return self.process.poll() is None
 
     def reap(self):
-        """Collects the launcher once the prefix has been stopped."""
-        if self.process:
+        """Collects the launcher once the prefix has been stopped. A launcher that was
+        still starting when the prefix stopped brings up a Wine server of its own: that
+        one is ended too, so that nothing of the test keeps running."""
+        if not self.process:
+            return
+        try:
+            self.process.wait(timeout=30)
+        except subprocess.TimeoutExpired:
+            subprocess.run(["wineserver", "-k"], env=self.box.env, stdin=subprocess.DEVNULL,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
             try:
-                self.process.wait(timeout=30)
+                self.process.wait(timeout=10)
             except subprocess.TimeoutExpired:
                 self.process.kill()
                 self.process.wait()
