@@ -86,10 +86,18 @@ class WineBox:
         """Ends every process of the prefix; the registry is then on disk."""
         if not self._server_started:
             return
-        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, check=False)
-        subprocess.run(["wineserver", "-w"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, check=False)
+        # A program that was still starting when its server was ended brings up a new
+        # server, and waiting for the prefix to go idle would then wait for that program:
+        # end the prefix again until it is idle.
+        for _ in range(3):
+            subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, check=False)
+            try:
+                subprocess.run(["wineserver", "-w"], env=self.env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, check=False, timeout=20)
+                break
+            except subprocess.TimeoutExpired:
+                continue
         self._server_started = False
 
     def close(self):
