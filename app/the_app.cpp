@@ -11,11 +11,16 @@
 #include "app/install_request.h"
 #include "app/resource_strings.h"
 #include "res/resource.h"
+#include "wizard/heading_font.h"
+#include "wizard/window_dpi.h"
+#include "wizard/wiz_property_sheet.h"
+#include "wizard/wizard_pages.h"
 
 namespace lumetra {
 namespace {
 
 TheApp g_theApp;
+CWizPropertySheet g_wizardSheet;
 
 int ExitCodeFor(InstallFailure failure) {
     switch (failure) {
@@ -68,8 +73,21 @@ void TheApp::RunSilentInstallation() {
 }
 
 void TheApp::RunWizard() {
-    // The wizard is not part of this build yet: leave without installing anything.
-    SetExitCode(kExitWizardLeft);
+    CWizPropertySheet& sheet = g_wizardSheet;
+
+    m_logFontHeading = HeadingLogFont(GetWindowDpi(nullptr));  // the screen's DPI
+    sheet.m_fontHeading.Attach(CreateFontIndirectW(&m_logFontHeading));
+    sheet.m_hFileTypeList = nullptr;
+
+    // The pages live for the whole wizard; the sheet only points to them.
+    WizardPages pages = CreateWizardPages(sheet);
+    SetMainWindow(&sheet);
+    sheet.DoModal();
+    SetMainWindow(nullptr);
+    DestroyWizardPages(pages);
+
+    // The wizard never writes the install log; the exit code tells a caller the outcome.
+    SetExitCode(sheet.IsInstallationDone() ? kExitInstalled : kExitWizardLeft);
 }
 
 }  // namespace lumetra

@@ -1,15 +1,13 @@
-// The application object of the class framework.
-//
-// The framework is a thin layer over Win32 for the setup's wizard, small enough to
-// read in one sitting:
-//   CApplication    one global object; wWinMain calls its InitInstance once and ends the
-//                   process with its exit code when InitInstance returns FALSE.
-// (The window, dialog and property-sheet classes live beside this header.)
+// The application object of the class framework (framework/framework.h shows the
+// whole framework): one global object; wWinMain calls its InitInstance once and ends
+// the process with its exit code when InitInstance returns FALSE.
 #pragma once
 
 #include <windows.h>
 
 namespace lumetra {
+
+class CWnd;
 
 class CApplication {
 public:
@@ -29,12 +27,18 @@ public:
     int ExitCode() const { return exitCode_; }
     void SetExitCode(int code) { exitCode_ = code; }
 
+    // The window that stands for the application while it runs (the wizard sheet), or
+    // null. Not owned.
+    CWnd* MainWindow() const { return mainWindow_; }
+    void SetMainWindow(CWnd* window) { mainWindow_ = window; }
+
     // Called by wWinMain.
     int Run(HINSTANCE instance);
 
 private:
     HINSTANCE instance_ = nullptr;
     int exitCode_ = 0;
+    CWnd* mainWindow_ = nullptr;
 };
 
 }  // namespace lumetra

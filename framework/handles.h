@@ -98,6 +98,14 @@ struct GdiObjectTraits {
     static void Close(Handle object) { DeleteObject(object); }
 };
 
+// Icons and cursors made with CopyIcon, CreateIconIndirect and the like (not shared
+// ones from LoadIcon/LoadCursor, which must not be destroyed).
+struct IconTraits {
+    using Handle = HICON;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle icon) { DestroyIcon(icon); }
+};
+
 using UniqueHKey = UniqueResource<RegistryKeyTraits>;
 using UniqueFileHandle = UniqueResource<KernelHandleTraits>;
 using UniqueHandle = UniqueResource<NullableHandleTraits>;
@@ -123,9 +131,10 @@ public:
 private:
     bool initialized_;
 };
-template <typename GdiHandle>
-using UniqueGdiObject = UniqueResource<GdiObjectTraits<GdiHandle>>;
-using UniqueBitmap = UniqueGdiObject<HBITMAP>;
+// Any GDI object, and bitmaps where the type matters to the caller.
+using UniqueGdiObject = UniqueResource<GdiObjectTraits<HGDIOBJ>>;
+using UniqueBitmap = UniqueResource<GdiObjectTraits<HBITMAP>>;
+using UniqueIcon = UniqueResource<IconTraits>;
 
 // A device context obtained with GetDC, released with ReleaseDC.
 class ScopedWindowDC {
@@ -143,6 +152,37 @@ public:
 private:
     HWND window_;
     HDC dc_;
+};
+
+// BeginPaint/EndPaint for one WM_PAINT.
+class ScopedPaint {
+public:
+    explicit ScopedPaint(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~ScopedPaint() { EndPaint(window_, &paint_); }
+    ScopedPaint(const ScopedPaint&) = delete;
+    ScopedPaint& operator=(const ScopedPaint&) = delete;
+
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_ = {};
+    HDC dc_;
+};
+
+// Restores a device context's state saved with SaveDC when it goes out of scope.
+class ScopedSavedDC {
+public:
+    explicit ScopedSavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~ScopedSavedDC() {
+        if (saved_ != 0) RestoreDC(dc_, -1);
+    }
+    ScopedSavedDC(const ScopedSavedDC&) = delete;
+    ScopedSavedDC& operator=(const ScopedSavedDC&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
 };
 
 }  // namespace lumetra

@@ -5,8 +5,9 @@ set -euo pipefail
 
 deps="${LUMETRA_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/lumetra-deps}"
 
-# fp-utils brings chmcmd, which compiles the viewer's help files.
-packages=(mingw-w64 g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 xvfb xauth
+# fp-utils brings chmcmd, which compiles the viewer's help files; fonts-wine gives the
+# wizard's screenshots Wine's own dialog fonts.
+packages=(mingw-w64 g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 fonts-wine xvfb xauth
           cmake googletest imagemagick locales python3 dpkg-dev fp-utils)
 
 sudo_if_needed() {

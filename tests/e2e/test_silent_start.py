@@ -3,6 +3,7 @@
 import time
 
 from scenario import (STRING_5, STRING_10, STRING_11, ScenarioCase, main, tool)
+from wizard import start_wizard
 
 
 class SilentStart(ScenarioCase):
@@ -45,7 +46,12 @@ class SilentStart(ScenarioCase):
 
     def test_capitals_do_not_select_the_silent_path(self):
         before = self.box.tree()
-        self.assertEqual(self.run_setup("/SILENT /folder=C:\\Caps"), 1)
+        wizard = start_wizard(self, "/SILENT /folder=C:\\Caps")
+        self.assertEqual(wizard.text(1000), "C:\\Program Files\\Lumetra", "the wizard ignores /folder=")
+        wizard.press("cancel")
+        self.assertEqual(wizard.message_box().text, "Installation beenden?")
+        wizard.answer("yes")
+        self.assertEqual(wizard.wait_exit(), 1)
         self.assertFalse(self.box.unix("C:\\Caps").exists())
         self.assertEqual(self.box.tree() - before, set())
 

@@ -86,10 +86,18 @@ class WineBox:
         """Ends every process of the prefix; the registry is then on disk."""
         if not self._server_started:
             return
-        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, check=False)
-        subprocess.run(["wineserver", "-w"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, check=False)
+        # A program that was still starting when its server was ended brings up a new
+        # server, and waiting for the prefix to go idle would then wait for that program:
+        # end the prefix again until it is idle.
+        for _ in range(3):
+            subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, check=False)
+            try:
+                subprocess.run(["wineserver", "-w"], env=self.env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, check=False, timeout=20)
+                break
+            except subprocess.TimeoutExpired:
+                continue
         self._server_started = False
 
     def close(self):
@@ -147,9 +155,8 @@ class WineBox:
 
     # -- running programs ---------------------------------------------------------
 
-    def run(self, program, command_tail="", folder=None, timeout=120, extra_env=None):
-        """Runs a Windows program with the exact command line '"program" tail' and the
-        given working folder (a Windows path); returns the exit code."""
+    def _launch(self, program, command_tail, folder, extra_env=None):
+        """The launcher's command and environment for '"program" tail' in folder."""
         self._ensure_server()
         tools = Path(required_env("LUMETRA_TOOLS_DIR"))
         program_path = program if re.match(r"^[A-Za-z]:\\", str(program)) else self.windows(program)
@@ -159,9 +166,22 @@ class WineBox:
             env["LUMETRA_LAUNCH_FOLDER"] = folder
         if extra_env:
             env.update(extra_env)
-        result = subprocess.run(["wine", str(tools / "launch.exe")], env=env, stdin=subprocess.DEVNULL,
+        return ["wine", str(tools / "launch.exe")], env
+
+    def run(self, program, command_tail="", folder=None, timeout=120, extra_env=None):
+        """Runs a Windows program with the exact command line '"program" tail' and the
+        given working folder (a Windows path); returns the exit code."""
+        command, env = self._launch(program, command_tail, folder, extra_env)
+        result = subprocess.run(command, env=env, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout, check=False)
         return result.returncode
+
+    def start_command_line(self, program, command_tail="", folder=None):
+        """Like run(), but in the background: returns the Popen object of the launcher,
+        whose return code becomes the program's exit code."""
+        command, env = self._launch(program, command_tail, folder)
+        return subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def start(self, program, args=()):
         """Starts a Windows program in the background; returns the Popen object."""
