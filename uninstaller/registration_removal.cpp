@@ -161,7 +161,9 @@ void RemoveViewerClassAndExtensions() {
 // The setup marks five packaged apps' classes as not offered in Open-with. Only an
 // empty "NoOpenWith" string, as the setup writes it, is taken back. The class key
 // itself goes only when nothing is left in it: a real packaged app's class always
-// holds more than the mark, so an empty one is a key the setup created.
+// holds more than the mark, so an empty one is a key the setup created; so is an empty
+// classes key above it (on Windows the root of the user's classes, which is never
+// empty and cannot be deleted).
 void RemoveOpenWithMarks() {
     for (const wchar_t* appClass : kStoreAppClasses) {
         UniqueHKey key;
@@ -177,7 +179,7 @@ void RemoveOpenWithMarks() {
                                type == REG_SZ && data[0] == L'\0';
         if (emptyMark) RegDeleteValueW(key.get(), kNoOpenWithValue);
         key.reset();
-        DeleteEmptyKeys(HKEY_CURRENT_USER, appClass, 1);
+        DeleteEmptyKeys(HKEY_CURRENT_USER, appClass, 2);
     }
 }
 

@@ -150,11 +150,16 @@ class WineBox:
     def run(self, program, command_tail="", folder=None, timeout=120, extra_env=None):
         """Runs a Windows program with the exact command line '"program" tail' and the
         given working folder (a Windows path); returns the exit code."""
+        program_path = program if re.match(r"^[A-Za-z]:\\", str(program)) else self.windows(program)
+        return self.run_command_line(f'"{program_path}" {command_tail}'.rstrip(), folder, timeout, extra_env)
+
+    def run_command_line(self, command_line, folder=None, timeout=120, extra_env=None):
+        """Runs an exact Windows command line, as the shell runs a registered command,
+        with the given working folder (a Windows path); returns the exit code."""
         self._ensure_server()
         tools = Path(required_env("LUMETRA_TOOLS_DIR"))
-        program_path = program if re.match(r"^[A-Za-z]:\\", str(program)) else self.windows(program)
         env = dict(self.env)
-        env["LUMETRA_LAUNCH_COMMAND_LINE"] = f'"{program_path}" {command_tail}'.rstrip()
+        env["LUMETRA_LAUNCH_COMMAND_LINE"] = command_line
         if folder:
             env["LUMETRA_LAUNCH_FOLDER"] = folder
         if extra_env:
@@ -170,10 +175,17 @@ class WineBox:
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def wine(self, *args, timeout=60):
-        """Runs a Wine command (such as 'reg') and returns its completed process."""
+        """Runs a Wine command (such as 'reg') and returns its completed process. Output
+        goes through files, not pipes: a program that makes the first window of the
+        prefix starts Wine's desktop process, which inherits and keeps the output
+        handles, so reading a pipe to its end would wait for the desktop to end."""
         self._ensure_server()
-        return subprocess.run(["wine", *args], env=self.env, stdin=subprocess.DEVNULL,
-                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout, check=False)
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            process = subprocess.run(["wine", *args], env=self.env, stdin=subprocess.DEVNULL, stdout=out,
+                                     stderr=err, timeout=timeout, check=False)
+            out.seek(0)
+            err.seek(0)
+            return subprocess.CompletedProcess(process.args, process.returncode, out.read(), err.read())
 
     def set_windows_version(self, version):
         """Makes the prefix report another Windows version (win7, win8, win10, vista)."""
