@@ -97,6 +97,8 @@ bool RunHelperCopy(const wchar_t* folder, bool silent, int& result) {
     }
     UniqueHandle helperProcess(process.hProcess);
     UniqueHandle helperThread(process.hThread);
+    // The user started this process; the helper's messages are the answer to that.
+    AllowSetForegroundWindow(process.dwProcessId);
     // Only the helper holds the write end and the copy's owner from now on: the pipe
     // breaks when it ends, and the copy is deleted with it.
     writeEnd.reset();

@@ -87,6 +87,20 @@ void ShowRemoved(const wchar_t* folder, bool folderGone) {
     MessageBoxW(nullptr, message, kSetupCaption, MB_OK | MB_ICONINFORMATION);
 }
 
+// Windows may hold the file of an ended process for a moment: the uninstaller's file is
+// tried again for up to two seconds. True when the install folder is gone.
+bool RemoveUninstallerAndFolderSoon(const wchar_t* folder) {
+    PathText uninstaller;
+    FormatText(uninstaller, L"%ls%ls", folder, kUninstallerExeName);
+    for (int attempt = 1;; ++attempt) {
+        const bool folderGone = RemoveUninstallerAndFolder(folder);
+        if (folderGone || attempt == 20 || GetFileAttributesW(uninstaller) == INVALID_FILE_ATTRIBUTES) {
+            return folderGone;
+        }
+        Sleep(100);
+    }
+}
+
 // The temporary copy: checks the folder it was given, removes the installation, hands
 // the result over, and once the started uninstaller has ended, removes its file and
 // the emptied install folder.
@@ -105,7 +119,7 @@ int RunAsHelper(const UninstallOptions& options) {
 
     WaitForStartedUninstaller(options.parentProcess);
     LeaveInstallFolder();
-    const bool folderGone = RemoveUninstallerAndFolder(folder);
+    const bool folderGone = RemoveUninstallerAndFolderSoon(folder);
     if (!options.silent) ShowRemoved(folder, folderGone);
     return result;
 }

@@ -2,9 +2,9 @@
 //   answer_message_box.exe <caption> <seconds> <button id>
 // Waits for a visible top-level dialog window with exactly that caption, prints its text
 // and the button that has the keyboard focus, which Enter presses, as JSON
-// ({"text": ..., "focus": <id>}, UTF-8), and clicks the button with the given id (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7). Exits with 0 when it
-// clicked, 1 when no such window appeared in time or it has no such button, 2 for a
-// wrong command line.
+// ({"text": ..., "focus": <id>}, UTF-8), and clicks the button with the given id (IDOK
+// 1, IDCANCEL 2, IDYES 6, IDNO 7). Exits with 0 when it clicked, 1 when no such window
+// appeared in time or it has no such button, 2 for a wrong command line.
 #include <windows.h>
 #include <shellapi.h>
 

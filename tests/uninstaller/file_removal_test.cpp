@@ -54,8 +54,9 @@ TEST(PayloadEntries, AreTheArchivesEntriesWithEveryFolderBeforeItsFiles) {
         if (kPayloadEntries[i].isFolder) folders.insert(name);
     }
     EXPECT_EQ(folders, (std::set<std::wstring>{L"Languages", L"Plugins", L"Help", L"Html", L"Toolbars"}));
-    for (const wchar_t* reliedOn : {L"lu_main64.exe", L"lm_uninstall.exe", L"l_about.txt", L"Help\\lu_main32_deutsch.chm",
-                                    L"Languages\\Deutsch.dll", L"Plugins\\Icons.dll", L"Toolbars\\Falcon_24.png"}) {
+    for (const wchar_t* reliedOn : {L"lu_main64.exe", L"lm_uninstall.exe", L"l_about.txt",
+                                    L"Help\\lu_main32_deutsch.chm", L"Languages\\Deutsch.dll", L"Plugins\\Icons.dll",
+                                    L"Toolbars\\Falcon_24.png"}) {
         EXPECT_EQ(names.count(reliedOn), 1u) << testing::PrintToString(std::wstring(reliedOn));
     }
 }
