@@ -150,16 +150,11 @@ class WineBox:
     def run(self, program, command_tail="", folder=None, timeout=120, extra_env=None):
         """Runs a Windows program with the exact command line '"program" tail' and the
         given working folder (a Windows path); returns the exit code."""
-        program_path = program if re.match(r"^[A-Za-z]:\\", str(program)) else self.windows(program)
-        return self.run_command_line(f'"{program_path}" {command_tail}'.rstrip(), folder, timeout, extra_env)
-
-    def run_command_line(self, command_line, folder=None, timeout=120, extra_env=None):
-        """Runs an exact Windows command line, as the shell runs a registered command,
-        with the given working folder (a Windows path); returns the exit code."""
         self._ensure_server()
         tools = Path(required_env("LUMETRA_TOOLS_DIR"))
+        program_path = program if re.match(r"^[A-Za-z]:\\", str(program)) else self.windows(program)
         env = dict(self.env)
-        env["LUMETRA_LAUNCH_COMMAND_LINE"] = command_line
+        env["LUMETRA_LAUNCH_COMMAND_LINE"] = f'"{program_path}" {command_tail}'.rstrip()
         if folder:
             env["LUMETRA_LAUNCH_FOLDER"] = folder
         if extra_env:
@@ -173,6 +168,18 @@ class WineBox:
         self._ensure_server()
         return subprocess.Popen(["wine", str(program), *args], env=self.env, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def run_command_line(self, command_line, folder=None, timeout=120):
+        """Runs an exact Windows command line, as the shell runs a registered command
+        such as an uninstall entry's, in the given working folder; returns the exit code."""
+        self._ensure_server()
+        env = dict(self.env, LUMETRA_LAUNCH_COMMAND_LINE=command_line)
+        if folder:
+            env["LUMETRA_LAUNCH_FOLDER"] = folder
+        launcher = Path(required_env("LUMETRA_TOOLS_DIR")) / "launch.exe"
+        result = subprocess.run(["wine", str(launcher)], env=env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout, check=False)
+        return result.returncode
 
     def wine(self, *args, timeout=60):
         """Runs a Wine command (such as 'reg') and returns its completed process. Output
