@@ -42,20 +42,23 @@ void ReportProblem(bool silent, const wchar_t* message, UINT icon) {
 bool ViewerIsRunning() { return FindWindowW(kViewerWindowClass, nullptr) != nullptr; }
 
 // The checks before anything is removed, repeated by the helper: the folder must hold
-// the viewer, and the viewer must not be running.
-int CheckBeforeRemoval(const wchar_t* folder, bool found, bool silent) {
+// the viewer, and the viewer must not be running. A refusal is reported, and its exit
+// code given in refusal.
+bool MayRemove(const wchar_t* folder, bool found, bool silent, int& refusal) {
     MessageText message;
     if (!found) {
         LoadMessage(IDS_NOT_INSTALLED, message, folder);
         ReportProblem(silent, message, MB_ICONERROR);
-        return kUninstallNotInstalled;
+        refusal = kUninstallNotInstalled;
+        return false;
     }
     if (ViewerIsRunning()) {
         LoadMessage(IDS_VIEWER_RUNNING, message);
         ReportProblem(silent, message, MB_ICONWARNING);
-        return kUninstallViewerRunning;
+        refusal = kUninstallViewerRunning;
+        return false;
     }
-    return kUninstallRemoved;
+    return true;
 }
 
 // No is the default answer: Enter alone removes nothing.
@@ -108,9 +111,9 @@ int RunAsHelper(const UninstallOptions& options) {
     PathText folder;
     const bool normalised = NormaliseFolder(options.folder.c_str(), folder);
     const bool found = normalised && HoldsViewer(folder);
-    int result = CheckBeforeRemoval(normalised ? folder : options.folder.c_str(), found, options.silent);
-    PathText failedPath = {};
-    if (result == kUninstallRemoved) {
+    int result = kUninstallNoResult;
+    if (MayRemove(normalised ? folder : options.folder.c_str(), found, options.silent, result)) {
+        PathText failedPath = {};
         result = RemoveInstallation(folder, failedPath);
         if (result == kUninstallIncomplete) ReportIncomplete(options.silent, failedPath);
     }
@@ -143,8 +146,8 @@ int RemoveInPlace(const wchar_t* folder, bool silent) {
 int RunAsStarted(const UninstallOptions& options) {
     PathText folder;
     const bool found = FindInstallFolder(folder);
-    const int checked = CheckBeforeRemoval(folder, found, options.silent);
-    if (checked != kUninstallRemoved) return checked;
+    int refusal = kUninstallNoResult;
+    if (!MayRemove(folder, found, options.silent, refusal)) return refusal;
     if (!options.silent && !ConfirmUninstall()) return kUninstallCancelled;
 
     int result = kUninstallNoResult;
@@ -159,13 +162,8 @@ int RunAsStarted(const UninstallOptions& options) {
 
 }  // namespace
 
-int RemoveInstallation(const wchar_t* folder, wchar_t* failedPath) {
-    PathText failed;
-    if (!RemoveInstalledFiles(folder, failed)) {
-        CopyText(failedPath, kPathCapacity, failed);
-        return kUninstallIncomplete;
-    }
-    failedPath[0] = L'\0';
+int RemoveInstallation(const wchar_t* folder, PathText& failedPath) {
+    if (!RemoveInstalledFiles(folder, failedPath)) return kUninstallIncomplete;
     RemoveShortcuts(folder);
     if (RegistrationBelongsTo(folder)) RemoveRegistration();
     return kUninstallRemoved;

@@ -2,6 +2,8 @@
 // links and uninstall entry, or as the temporary helper copy.
 #pragma once
 
+#include "uninstaller/install_folder.h"
+
 namespace lumetra {
 
 // Runs the uninstaller for a full command line and gives its exit code
@@ -12,6 +14,6 @@ int RunUninstaller(const wchar_t* commandLine);
 // all went, the shell links and the registration, when that registration is this
 // folder's. Gives kUninstallRemoved or kUninstallIncomplete; failedPath names the first
 // file that stayed.
-int RemoveInstallation(const wchar_t* folder, wchar_t* failedPath);
+int RemoveInstallation(const wchar_t* folder, PathText& failedPath);
 
 }  // namespace lumetra

@@ -27,6 +27,23 @@ class UninstallOnWindows7(UninstallChecks, ScenarioCase):
         self.assertSameAsBefore(before, self.snapshot(), {log})
         self.assertTrue(self.box.find(FOLDER + "lu_main64.exe").is_file())
 
+    def test_without_a_temporary_folder_it_removes_in_place_and_leaves_its_file_to_the_next_start(self):
+        self.install("/silent /group=1 /desktop=1")
+        # Wine takes the temporary folder from the user's environment in the registry.
+        for name in ("TMP", "TEMP"):
+            self.box.wine("reg", "add", "HKCU\\Environment", "/v", name, "/d", "C:\\fehlt", "/f")
+
+        self.assertEqual(self.box.run(UNINSTALLER, "/silent", folder=self.downloads), 0)
+        inside = {p for p in self.box.tree() if p.lower().startswith(FOLDER.lower())}
+        self.assertEqual(inside, {FOLDER, UNINSTALLER}, "the running program's own file stays")
+        registry = self.box.registry()
+        self.assertFalse(registry.key_exists(UNINSTALL_KEY))
+        pending = registry.value("HKLM\\System\\CurrentControlSet\\Control\\Session Manager",
+                                 "PendingFileRenameOperations")
+        self.assertIsNotNone(pending, "nothing left to the next start")
+        self.assertIn(UNINSTALLER + "\0", pending.data)
+        self.assertIn(FOLDER + "\0", pending.data)
+
 
 if __name__ == "__main__":
     main()
