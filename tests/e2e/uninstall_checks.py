@@ -6,7 +6,7 @@ reasons."""
 import json
 import re
 
-from scenario import ScenarioCase, tool
+from scenario import tool
 
 FOLDER = "C:\\Program Files\\Lumetra\\"  # the default folder of a fresh prefix
 UNINSTALLER = FOLDER + "lm_uninstall.exe"
