@@ -17,11 +17,8 @@ namespace {
 
 constexpr wchar_t kViewerClassIconKey[] = L"SOFTWARE\\Classes\\Lumetra\\DefaultIcon";
 constexpr wchar_t kApplicationCommandKey[] = L"SOFTWARE\\Lumetra\\shell\\open\\command";
-constexpr wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumetra64";
-constexpr wchar_t kRegisteredApplicationsKey[] = L"SOFTWARE\\RegisteredApplications";
 
 constexpr wchar_t kViewerClassName[] = L"Lumetra";
-constexpr wchar_t kRegisteredApplicationName[] = L"Lumetra";
 constexpr wchar_t kFriendlyAppName[] = L"Lumetra 64-bit";
 // Formatted with the viewer's major and minor version.
 constexpr wchar_t kDisplayNameFormat[] = L"Lumetra %d.%d (64-bit)";
@@ -30,9 +27,6 @@ constexpr wchar_t kApplicationDescription[] =
     L"Picture viewer, editor and converter - one of the most popular viewers worldwide";
 // Kilobytes; a fixed figure, not measured from the installed files.
 constexpr DWORD kEstimatedSizeKb = 7168;
-
-// Folder and drive roots get the same verb.
-constexpr const wchar_t* kBrowsableClasses[] = {L"Directory", L"Drive"};
 
 // "Durchsuchen mit &Lumetra" on every folder and drive, opening the viewer's thumbnail
 // browser. The caption is the verb's key name and its text.
@@ -43,7 +37,7 @@ void WriteBrowseVerbs(const ApplicationPaths& paths) {
     for (const wchar_t* browsable : kBrowsableClasses) {
         wchar_t verbKey[kPathCapacity];
         wchar_t commandKey[kPathCapacity];
-        if (!FormatText(verbKey, L"SOFTWARE\\Classes\\%ls\\shell\\%ls", browsable, caption) ||
+        if (!FormatText(verbKey, kBrowseVerbKeyFormat, browsable, caption) ||
             !FormatText(commandKey, L"%ls\\command", verbKey)) {
             continue;
         }
@@ -64,7 +58,7 @@ void WriteViewerClass(const ApplicationPaths& paths) {
 void WriteApplicationsEntry(const ApplicationPaths& paths) {
     wchar_t entryKey[kPathCapacity];
     wchar_t commandKey[kPathCapacity];
-    FormatText(entryKey, L"Applications\\%ls", kViewerExeName);
+    FormatText(entryKey, kApplicationsEntryFormat, kViewerExeName);
     FormatText(commandKey, L"%ls\\shell\\open\\command", entryKey);
     SetDefaultString(HKEY_CLASSES_ROOT, commandKey, paths.openCommand);
     UniqueHKey entry = OpenKey(HKEY_CLASSES_ROOT, entryKey, KEY_ALL_ACCESS);
@@ -93,7 +87,7 @@ void WriteUninstallEntry(const ApplicationPaths& paths) {
         {L"DisplayName", displayName, 0},
         {L"UninstallString", uninstallString, 0},
         {L"Publisher", kCompanyName, 0},
-        {L"InstallLocation", paths.folder, 0},
+        {kInstallLocationValue, paths.folder, 0},
         {L"DisplayVersion", displayVersion, 0},
         {L"DisplayIcon", displayIcon, 0},
         {L"VersionMajor", nullptr, static_cast<DWORD>(ViewerVersion.major)},

@@ -15,16 +15,6 @@
 namespace lumetra {
 namespace {
 
-// The classes of the packaged photo, video and music apps that would otherwise push
-// themselves into the Open-with list of the newly associated types.
-constexpr const wchar_t* kStoreAppClasses[] = {
-    L"SOFTWARE\\Classes\\AppXvhc4p7vz4b485xfp46hhk3fq3grkdgjg",
-    L"SOFTWARE\\Classes\\AppXk0g4vb8gvt7b93tg50ybcy892pge6jmt",
-    L"SOFTWARE\\Classes\\AppX43hnxtbyyps62jhe9sqpdzxn1790zetc",
-    L"SOFTWARE\\Classes\\AppX9rkaq77s0jzh1tyccadx9ghba15r6t3h",
-    L"SOFTWARE\\Classes\\AppX6eg8h5sxqq90pv53845wmnbewywdqq5h",
-};
-
 // Extensions that always point to the viewer's class, selected or not.
 constexpr const wchar_t* kAlwaysDefaultExtensions[] = {L"jpg", L"png", L"tif"};
 
@@ -43,10 +33,6 @@ bool IsAlwaysDefault(const wchar_t* extension) {
         if (_wcsicmp(extension, always) == 0) return true;
     }
     return false;
-}
-
-bool FormatProgId(NameText& progId, const wchar_t* progIdSuffix) {
-    return FormatText(progId, L"%ls.%ls", kClassPrefix, progIdSuffix);
 }
 
 // "Lumetra JPG File": only the ASCII letters of the suffix are upper-cased.
@@ -69,13 +55,10 @@ void SetDefaultStringFormatted(HKEY root, const wchar_t* keyFormat, const wchar_
 // only our class.
 void ReplaceUserChoice(const wchar_t* extension, const wchar_t* progId) {
     NameText key;
-    if (!FormatText(key, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.%ls\\UserChoice",
-                    extension)) {
-        return;
-    }
+    if (!FormatText(key, kUserChoiceKeyFormat, extension)) return;
     RegDeleteKeyW(HKEY_CURRENT_USER, key);  // when it stays, RegCreateKeyW opens it
     UniqueHKey userChoice = CreateKey(HKEY_CURRENT_USER, key);
-    if (userChoice) SetStringValue(userChoice.get(), L"Progid", progId);
+    if (userChoice) SetStringValue(userChoice.get(), kUserChoiceProgIdValue, progId);
 }
 
 const wchar_t* IconTextFor(IconSource source, const ProgramIconTexts& icons) {
@@ -95,6 +78,10 @@ void NotifyShellOfNewAssociations() {
 }
 
 }  // namespace
+
+bool FormatProgId(wchar_t* progId, size_t capacity, const wchar_t* progIdSuffix) {
+    return FormatText(progId, capacity, L"%ls.%ls", kClassPrefix, progIdSuffix);
+}
 
 void RegisterFileAssociations(const wchar_t* executablePath, const wchar_t* openCommand,
                               const AssociationSelection& selection, int associateFiles) {
@@ -121,12 +108,14 @@ void RegisterExtension(const wchar_t* extension, const wchar_t* progIdSuffix, co
                        const wchar_t* iconText, bool selected) {
     NameText progId;
     NameText friendlyName;
-    if (!FormatProgId(progId, progIdSuffix) || !FormatFriendlyTypeName(friendlyName, progIdSuffix)) return;
+    if (!FormatProgId(progId, kPathCapacity, progIdSuffix) || !FormatFriendlyTypeName(friendlyName, progIdSuffix)) {
+        return;
+    }
 
     if (selected || IsAlwaysDefault(extension)) {
-        SetDefaultStringFormatted(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\.%ls", extension, progId);
+        SetDefaultStringFormatted(HKEY_LOCAL_MACHINE, kExtensionKeyFormat, extension, progId);
     }
-    SetDefaultStringFormatted(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\%ls", progId, friendlyName);
+    SetDefaultStringFormatted(HKEY_LOCAL_MACHINE, kClassKeyFormat, progId, friendlyName);
     SetDefaultStringFormatted(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\%ls\\shell\\open\\command", progId,
                               openCommand);
     SetDefaultStringFormatted(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\%ls\\DefaultIcon", progId, iconText);
@@ -138,7 +127,7 @@ void RegisterExtension(const wchar_t* extension, const wchar_t* progIdSuffix, co
 void AddCapabilityAssociation(const wchar_t* extension, const wchar_t* progIdSuffix) {
     NameText valueName;
     NameText progId;
-    if (!FormatText(valueName, L".%ls", extension) || !FormatProgId(progId, progIdSuffix)) return;
+    if (!FormatText(valueName, L".%ls", extension) || !FormatProgId(progId, kPathCapacity, progIdSuffix)) return;
     UniqueHKey associations = OpenKey(HKEY_LOCAL_MACHINE, kCapabilityAssociationsKey, KEY_SET_VALUE);
     if (associations) SetStringValue(associations.get(), valueName, progId);
 }
@@ -146,7 +135,7 @@ void AddCapabilityAssociation(const wchar_t* extension, const wchar_t* progIdSuf
 void HideStoreAppsFromOpenWith() {
     for (const wchar_t* appClass : kStoreAppClasses) {
         UniqueHKey key = CreateKey(HKEY_CURRENT_USER, appClass);
-        if (key) SetStringValue(key.get(), L"NoOpenWith", L"");
+        if (key) SetStringValue(key.get(), kNoOpenWithValue, L"");
     }
 }
 

@@ -4,9 +4,15 @@
 // skipped and the next one is attempted.
 #pragma once
 
+#include <cstddef>
+
 #include "registration/association_selection.h"
 
 namespace lumetra {
+
+// The class of an extension: "Lumetra." followed by its ProgID suffix, such as
+// "Lumetra.jpg". False when it does not fit capacity characters.
+bool FormatProgId(wchar_t* progId, size_t capacity, const wchar_t* progIdSuffix);
 
 // Registers every extension of the file-type table in table order: its class with type
 // name, open command and icon, and its capability value; the extensions of selected

@@ -15,22 +15,8 @@
 #define IDS_BACK_BUTTON           12
 #define IDS_NEXT_BUTTON           13
 
-// Shell texts of an installation: names of the links (without ".lnk"), their
-// descriptions and the browse verb for folders and drives
-#define IDS_LINK_VIEWER_VERSIONED     301
-#define IDS_LINK_GROUP_THUMBNAILS     302
-#define IDS_LINK_UNINSTALL            303
-#define IDS_LINK_ABOUT                304
-#define IDS_LINK_CHANGES              305
-#define IDS_LINK_OPTIONS              306
-#define IDS_LINK_PLUGINS              307
-#define IDS_LINK_LANGUAGES            308
-#define IDS_LINK_HELP                 309
-#define IDS_LINK_DESKTOP_VIEWER       310
-#define IDS_LINK_DESKTOP_THUMBNAILS   311
-#define IDS_DESCRIPTION_VIEWER        312
-#define IDS_DESCRIPTION_THUMBNAILS    313
-#define IDS_BROWSE_VERB               314
+// Shell texts of an installation (301 to 314)
+#include "res/shell_strings.h"
 
 // Dialog templates of the wizard pages
 #define IDD_WELCOME       101

@@ -2,6 +2,10 @@
 """Write the payload archive that the setup carries as resource "ZIP" 1974.
 
     python3 make_payload.py --built <list file> --out <payload.zip>
+    python3 make_payload.py --entry-list <payload_entry_list.inc>
+
+The second form writes the archive's entries as C++ table rows for the uninstaller,
+which removes exactly these names again; it needs none of the built files.
 
 The list file names the files the build made, one "<entry name>=<path>" a line:
 programs, libraries and help files. Everything else comes from this folder: text files
@@ -127,6 +131,26 @@ def zip_archive(files):
     return bytes(body + directory + end)
 
 
+def entry_list_rows():
+    """The entries as rows of a C++ table: {L"<name with backslashes>", <is folder>},"""
+    rows = ["// Written by res/payload/make_payload.py from its list of the archive's entries.\n"]
+    for name, kind in ENTRIES:
+        windows_name = name.rstrip("/").replace("/", "\\\\")
+        rows.append(f'{{L"{windows_name}", {"true" if kind == FOLDER else "false"}}},\n')
+    return "".join(rows)
+
+
+def write_if_changed(path, text):
+    """Leaves an unchanged file alone, so that what is built from it is not rebuilt."""
+    if os.path.exists(path):
+        with open(path, encoding="utf-8", newline="") as f:
+            if f.read() == text:
+                return
+    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
+    with open(path, "w", encoding="utf-8", newline="") as f:
+        f.write(text)
+
+
 def read_built_list(path):
     built = {}
     with open(path, encoding="utf-8") as f:
@@ -140,9 +164,18 @@ def read_built_list(path):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--built", required=True, help="list of the files the build made")
-    parser.add_argument("--out", required=True, help="archive to write")
+    parser.add_argument("--built", help="list of the files the build made")
+    parser.add_argument("--out", help="archive to write")
+    parser.add_argument("--entry-list", help="C++ table rows of the entries to write")
     args = parser.parse_args()
+    if args.entry_list:
+        write_if_changed(args.entry_list, entry_list_rows())
+    if args.out is None and args.built is None:
+        if args.entry_list:
+            return
+        parser.error("give --built and --out, or --entry-list")
+    if not args.out or not args.built:
+        parser.error("--built and --out go together")
 
     built = read_built_list(args.built)
     expected = {name for name, kind in ENTRIES if kind == BUILT}

@@ -189,11 +189,30 @@ class WineBox:
         return subprocess.Popen(["wine", str(program), *args], env=self.env, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def wine(self, *args, timeout=60):
-        """Runs a Wine command (such as 'reg') and returns its completed process."""
+    def run_command_line(self, command_line, folder=None, timeout=120):
+        """Runs an exact Windows command line, as the shell runs a registered command
+        such as an uninstall entry's, in the given working folder; returns the exit code."""
         self._ensure_server()
-        return subprocess.run(["wine", *args], env=self.env, stdin=subprocess.DEVNULL,
-                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout, check=False)
+        env = dict(self.env, LUMETRA_LAUNCH_COMMAND_LINE=command_line)
+        if folder:
+            env["LUMETRA_LAUNCH_FOLDER"] = folder
+        launcher = Path(required_env("LUMETRA_TOOLS_DIR")) / "launch.exe"
+        result = subprocess.run(["wine", str(launcher)], env=env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout, check=False)
+        return result.returncode
+
+    def wine(self, *args, timeout=60):
+        """Runs a Wine command (such as 'reg') and returns its completed process. Output
+        goes through files, not pipes: a program that makes the first window of the
+        prefix starts Wine's desktop process, which inherits and keeps the output
+        handles, so reading a pipe to its end would wait for the desktop to end."""
+        self._ensure_server()
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            process = subprocess.run(["wine", *args], env=self.env, stdin=subprocess.DEVNULL, stdout=out,
+                                     stderr=err, timeout=timeout, check=False)
+            out.seek(0)
+            err.seek(0)
+            return subprocess.CompletedProcess(process.args, process.returncode, out.read(), err.read())
 
     def set_windows_version(self, version):
         """Makes the prefix report another Windows version (win7, win8, win10, vista)."""

@@ -3,6 +3,7 @@ and kind of its entries, files that are what their names say, and a second run o
 scripts that gives the same bytes. Runs without Wine."""
 
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -26,6 +27,7 @@ def required(name):
 
 
 ARCHIVE = required("LUMETRA_PAYLOAD_ARCHIVE")
+ENTRY_LIST = required("LUMETRA_PAYLOAD_ENTRY_LIST")
 BUILT_LIST = required("LUMETRA_PAYLOAD_BUILT_LIST")
 STAGE = required("LUMETRA_PAYLOAD_STAGE")
 
@@ -95,6 +97,12 @@ class ArchiveStructure(unittest.TestCase):
             self.assertIn(name, names)
         self.assertEqual(len(set(n.lower() for n in names)), 39)
         self.assertEqual(sum(n.endswith(".txt") and "/" not in n for n in names), 7)
+
+    def test_uninstallers_entry_list_names_exactly_the_archives_entries(self):
+        rows = re.findall(r'\{L"((?:[^"\\]|\\.)*)", (true|false)\},', ENTRY_LIST.read_text(encoding="utf-8"))
+        listed = [(name.replace("\\\\", "/") + ("/" if folder == "true" else ""), folder == "true")
+                  for name, folder in rows]
+        self.assertEqual(listed, [(e.name, e.name.endswith("/")) for e in self.entries])
 
     def test_every_header_is_plain(self):
         date, time = dos_date_time(*RELEASE_DATE)

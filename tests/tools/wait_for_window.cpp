@@ -15,7 +15,7 @@ namespace {
 
 struct Search {
     const wchar_t* className;
-    const wchar_t* title;  // nullptr: any title
+    const wchar_t* title = nullptr;  // any title
     HWND found = nullptr;
     std::wstring seen;
 };
