@@ -508,7 +508,7 @@ def main():
     parser.add_argument("--large-build", required=True)
     parser.add_argument("--template", required=True, help="template Wine prefix")
     parser.add_argument("--work", required=True, help="folder for staging, peer installers and scratch")
-    parser.add_argument("--rounds", type=int, default=5)
+    parser.add_argument("--rounds", type=int, default=9)
     parser.add_argument("--out", required=True, help="Markdown report to write")
     parser.add_argument("--command", default="bash bench/run.sh", help="command shown in the report")
     args = parser.parse_args()

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The benchmark: our setup against an NSIS installer doing the same work, on the standard
 # payload and on a large synthetic one, under Wine; writes bench/RESULTS.md.
-#   BENCH_ROUNDS  runs of every contender (default 5)
+#   BENCH_ROUNDS  runs of every contender (default 9)
 #   BENCH_CLEAN   1: remove the bench builds first (a clean build)
 # Builds in build/bench/ only: build/bench/standard is the product's configuration,
 # build/bench/large embeds the large payload (-DLUMETRA_PAYLOAD_ZIP). Takes a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-rounds="${BENCH_ROUNDS:-5}"
+rounds="${BENCH_ROUNDS:-9}"
 jobs="${JOBS:-$(nproc)}"
 bench="$PWD/build/bench"
 
