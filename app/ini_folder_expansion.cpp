@@ -3,23 +3,33 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <string>
+#include <memory>
+#include <new>
 
 namespace lumetra {
 namespace {
 
-// The value of an environment variable, whatever its length; false when it is not set
-// or empty, since then there is nothing to append either way.
-bool ReadEnvironmentValue(const wchar_t* name, std::wstring& value) {
-    value.assign(kEnvironmentValueLimit + 1, L'\0');
+// The value of an environment variable, whatever its length, and its length in
+// characters; none when it is not set or empty, since then there is nothing to append
+// either way.
+struct EnvironmentValue {
+    std::unique_ptr<wchar_t[]> text;
+    size_t length = 0;
+};
+
+EnvironmentValue ReadEnvironmentValue(const wchar_t* name) {
+    EnvironmentValue value;
+    DWORD size = static_cast<DWORD>(kEnvironmentValueLimit + 1);
     for (;;) {
-        const DWORD result = GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
-        if (result == 0) return false;
-        if (result < value.size()) {  // fitted: result is the length without terminator
-            value.resize(result);
-            return true;
+        value.text.reset(new (std::nothrow) wchar_t[size]);
+        if (!value.text) return {};
+        const DWORD result = GetEnvironmentVariableW(name, value.text.get(), size);
+        if (result == 0) return {};
+        if (result < size) {  // fitted: result is the length without terminator
+            value.length = result;
+            return value;
         }
-        value.assign(result, L'\0');  // too small: result is the size needed
+        size = result;  // too small: result is the size needed
     }
 }
 
@@ -72,13 +82,13 @@ bool ExpandIniFolder(const wchar_t* text, wchar_t* result, size_t capacity) {
 
         wchar_t name[kEnvironmentNameLimit + 1];
         if (!CopyTextPrefix(name, kEnvironmentNameLimit + 1, nameStart, nameLength)) expanded.MarkCut();
-        std::wstring value;
-        if (!ReadEnvironmentValue(name, value)) continue;
-        if (value.size() > kEnvironmentValueLimit) {
-            value.resize(kEnvironmentValueLimit);
+        EnvironmentValue value = ReadEnvironmentValue(name);
+        if (!value.text) continue;
+        if (value.length > kEnvironmentValueLimit) {
+            value.length = kEnvironmentValueLimit;
             expanded.MarkCut();
         }
-        expanded.Append(value.c_str(), value.size());
+        expanded.Append(value.text.get(), value.length);
     }
     return expanded.complete();
 }

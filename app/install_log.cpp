@@ -13,34 +13,57 @@
 namespace lumetra {
 namespace {
 
-constexpr char kSeparatorLine[] = "------------------------------------------------\n";
+constexpr char kSeparatorLine[] = "------------------------------------------------\r\n";
 
-void AppendLatin1(std::string& out, const wchar_t* text) {
-    for (; text && *text; ++text) {
-        const wchar_t c = *text;
-        if (c == L'\n') {
-            out += "\r\n";
-        } else {
-            out += c <= 0xFF ? static_cast<char>(static_cast<unsigned char>(c)) : '?';
+// Bytes appended to a caller's buffer, never beyond its limit (terminator excluded).
+class EntryBytes {
+public:
+    EntryBytes(char* buffer, size_t limit) : buffer_(buffer), limit_(limit) {}
+
+    void Append(char c) {
+        if (length_ < limit_) buffer_[length_++] = c;
+    }
+    void AppendLatin1(const wchar_t* text) {
+        for (; text && *text; ++text) {
+            const wchar_t c = *text;
+            if (c == L'\n') {
+                Append('\r');
+                Append('\n');
+            } else {
+                Append(c <= 0xFF ? static_cast<char>(static_cast<unsigned char>(c)) : '?');
+            }
         }
     }
-}
+    size_t length() const { return length_; }
+
+private:
+    char* buffer_;
+    size_t limit_;
+    size_t length_ = 0;
+};
 
 }  // namespace
 
-std::string FormatLogEntry(const wchar_t* date, const wchar_t* time, const wchar_t* text) {
-    std::string entry;
-    AppendLatin1(entry, date);
-    AppendLatin1(entry, L" - ");
-    AppendLatin1(entry, time);
-    AppendLatin1(entry, L": ");
-    AppendLatin1(entry, text);
-    AppendLatin1(entry, L"\n");
-    for (const char* c = kSeparatorLine; *c; ++c) {
-        if (*c == '\n') entry += '\r';
-        entry += *c;
+size_t FormatLogEntry(const wchar_t* date, const wchar_t* time, const wchar_t* text, char* entry,
+                      size_t capacity) {
+    constexpr size_t kSeparatorLength = sizeof(kSeparatorLine) - 1;
+    if (capacity <= kSeparatorLength + 2) {  // not even the line end and the separator
+        if (capacity > 0) entry[0] = '\0';
+        return 0;
     }
-    return entry;
+    // The line end and the separator line always close the entry.
+    EntryBytes bytes(entry, capacity - 1 - kSeparatorLength - 2);
+    bytes.AppendLatin1(date);
+    bytes.AppendLatin1(L" - ");
+    bytes.AppendLatin1(time);
+    bytes.AppendLatin1(L": ");
+    bytes.AppendLatin1(text);
+    size_t length = bytes.length();
+    entry[length++] = '\r';
+    entry[length++] = '\n';
+    for (const char* c = kSeparatorLine; *c; ++c) entry[length++] = *c;
+    entry[length] = '\0';
+    return length;
 }
 
 void AppendLogEntry(const wchar_t* text) {
@@ -59,8 +82,9 @@ void AppendLogEntry(const wchar_t* text) {
     FormatText(time, L"%02u:%02u:%02u", unsigned{now.wHour}, unsigned{now.wMinute},
                unsigned{now.wSecond});
 
-    const std::string entry = FormatLogEntry(date, time, text);
-    std::fwrite(entry.data(), 1, entry.size(), log.get());
+    char entry[kLogEntryCapacity];
+    const size_t length = FormatLogEntry(date, time, text, entry, sizeof(entry));
+    std::fwrite(entry, 1, length, log.get());
 }
 
 }  // namespace lumetra

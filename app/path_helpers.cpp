@@ -5,7 +5,8 @@
 #include <cstdlib>
 #include <iterator>
 #include <cwchar>
-#include <string>
+#include <memory>
+#include <new>
 
 #include "app/text_buffer.h"
 
@@ -23,24 +24,26 @@ void RemoveTrailingSpaces(wchar_t* text) {
     while (length > 0 && text[length - 1] == L' ') text[--length] = L'\0';
 }
 
-// The current directory, whatever its length, so that it can always be restored.
-std::wstring CurrentDirectory() {
-    std::wstring folder(kPathCapacity, L'\0');
-    DWORD needed = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
-    if (needed >= folder.size()) {
-        folder.assign(needed, L'\0');
-        needed = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+// The current directory, whatever its length, so that it can always be restored; empty
+// when it cannot be read.
+std::unique_ptr<wchar_t[]> CurrentDirectory() {
+    DWORD size = kPathCapacity;
+    for (;;) {
+        std::unique_ptr<wchar_t[]> folder(new (std::nothrow) wchar_t[size]);
+        if (!folder) return nullptr;
+        const DWORD needed = GetCurrentDirectoryW(size, folder.get());
+        if (needed == 0) return nullptr;
+        if (needed < size) return folder;
+        size = needed;  // too small: needed is the size with terminator
     }
-    folder.resize(needed < folder.size() ? needed : 0);
-    return folder;
 }
 
 // A folder exists when it can be made the current directory; the previous one is
 // restored either way.
 bool FolderCanBeEntered(const wchar_t* path) {
-    const std::wstring previous = CurrentDirectory();
+    const std::unique_ptr<wchar_t[]> previous = CurrentDirectory();
     const bool entered = SetCurrentDirectoryW(path) != FALSE;
-    if (entered && !previous.empty()) SetCurrentDirectoryW(previous.c_str());
+    if (entered && previous) SetCurrentDirectoryW(previous.get());
     return entered;
 }
 

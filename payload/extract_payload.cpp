@@ -11,6 +11,7 @@
 #include "app/build_constants.h"
 #include "app/text_buffer.h"
 #include "framework/handles.h"
+#include "payload/buffered_archive_file.h"
 #include "payload/entry_walk.h"
 #include "res/resource.h"
 
@@ -77,8 +78,11 @@ int ExtractPayload(const wchar_t* targetFolder, int keepIconsLibrary) {
 
 int UnpackArchive(const wchar_t* archivePath, const wchar_t* targetFolder, int keepIconsLibrary) {
     if (archivePath == nullptr) return -1;
-    zlib_filefunc64_def functions = {};
-    fill_win32_filefunc64W(&functions);
+    zlib_filefunc64_def win32 = {};
+    fill_win32_filefunc64W(&win32);
+    // Declared before the archive, so that it outlives it.
+    BufferedArchiveFiles buffered(win32);
+    zlib_filefunc64_def functions = buffered.Functions();
     UniqueArchive archive(unzOpen2_64(archivePath, &functions));
     if (!archive) return -1;
     if (targetFolder == nullptr || !SetCurrentDirectoryW(targetFolder)) return -1;

@@ -19,6 +19,16 @@ using test::TempFolder;
 
 const std::string kSeparator = "------------------------------------------------\r\n";
 
+std::string FormatLogEntry(const wchar_t* date, const wchar_t* time, const wchar_t* text,
+                           size_t capacity = kLogEntryCapacity) {
+    std::string entry(capacity, '\x7F');
+    const size_t length = lumetra::FormatLogEntry(date, time, text, entry.data(), capacity);
+    EXPECT_LT(length, capacity);
+    EXPECT_EQ(entry[length], '\0');
+    entry.resize(length);
+    return entry;
+}
+
 TEST(FormatLogEntry, ExactBytes) {
     EXPECT_EQ(FormatLogEntry(L"3/5/2024", L"09:04:05", L"Ungültiges Zielverzeichnis!: "),
               "3/5/2024 - 09:04:05: Ung\xFCltiges Zielverzeichnis!: \r\n" + kSeparator);
@@ -29,6 +39,15 @@ TEST(FormatLogEntry, EveryLineFeedBecomesCrLfAndWideCharactersBecomeQuestionMark
               "d - t: Warnung: Lumetra l\xE4uft!\r\nBeenden\r\n\r\nEnde\r\n" + kSeparator);
     EXPECT_EQ(FormatLogEntry(L"d", L"t", L"C:\\\x0142\x20AC\xFF\\"),
               "d - t: C:\\??\xFF\\\r\n" + kSeparator);
+}
+
+TEST(FormatLogEntry, AnEntryTooLongIsCutBeforeItsLineEndAndSeparator) {
+    const std::wstring text(5000, L'x');
+    const std::string entry = FormatLogEntry(L"d", L"t", text.c_str());
+    EXPECT_EQ(entry.size(), kLogEntryCapacity - 1);
+    EXPECT_EQ(entry.substr(0, 8), "d - t: x");
+    EXPECT_EQ(entry.substr(entry.size() - kSeparator.size() - 3), "x\r\n" + kSeparator);
+    EXPECT_EQ(FormatLogEntry(L"d", L"t", L"x", kSeparator.size() + 3), "\r\n" + kSeparator);
 }
 
 // The user's short date, as the log must show it, escaped for a regular expression.
